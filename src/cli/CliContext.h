@@ -22,5 +22,10 @@ struct CliContext {
 
 // One registration function per subcommand, each in its own file
 // (Cmd<Name>.cpp), called from main().
+void AddMasksCommand(CLI::App& app, CliContext& context);
+void AddLibraryCommand(CLI::App& app, CliContext& context);
+void AddLibrariesCommand(CLI::App& app, CliContext& context);
+void AddInfoCommand(CLI::App& app, CliContext& context);
+void AddFeatureCommand(CLI::App& app, CliContext& context);
 
 } // namespace qx::cli

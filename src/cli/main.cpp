@@ -13,6 +13,11 @@ int main(int argc, char** argv)
     qx::cli::CliContext context;
     app.add_option("--app-folder", context.AppFolderOption,
                    "Data folder with masks/, config/ and PhotoLibs/ (default: beside the program).");
+    qx::cli::AddMasksCommand(app, context);
+    qx::cli::AddLibraryCommand(app, context);
+    qx::cli::AddLibrariesCommand(app, context);
+    qx::cli::AddInfoCommand(app, context);
+    qx::cli::AddFeatureCommand(app, context);
 
 
     try {

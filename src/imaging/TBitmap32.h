@@ -35,7 +35,9 @@ struct TRect {
 };
 
 // Lays F over B with weight F.alpha * (masterAlpha + 1) / 256: every channel,
-// alpha included, moves from B towards F by weight/256, rounded.
+// alpha included, moves from B towards F by weight/256, rounded. The full
+// weight 255 (F opaque, master alpha 255) gives F itself. A master alpha
+// above 255 counts as 255.
 TColor32 BlendPixel(TColor32 f, TColor32 b, unsigned masterAlpha);
 
 // A 32-bit ARGB bitmap, row-major, top row first. Reads outside the bitmap
@@ -77,9 +79,12 @@ public:
     // Draws the whole source stretched onto dest (a rectangle of this bitmap),
     // resampled with the source's Resampler and combined pixel by pixel by
     // the source's DrawMode (blend: BlendPixel with the source's
-    // MasterAlpha). Parts of dest outside this bitmap are clipped.
+    // MasterAlpha). Parts of dest outside this bitmap are clipped. A dest of
+    // the source's own size draws the pixels unfiltered, as DrawFrom does.
+    // The source may be this bitmap.
     void StretchDrawFrom(const TBitmap32& source, const TRect& dest);
-    // Unscaled draw of the whole source with its top-left corner at (x, y).
+    // Unscaled draw of the whole source with its top-left corner at (x, y),
+    // combined and clipped as StretchDrawFrom does.
     void DrawFrom(const TBitmap32& source, int x, int y);
 
     TResampler Resampler = TResampler::Nearest;
@@ -88,6 +93,10 @@ public:
     TColor32 OuterColor = 0;
 
 private:
+    // Lays count pixels onto row y from column x on, by mode; the span must
+    // lie inside this bitmap.
+    void CombineRow(const TColor32* pixels, int count, int x, int y, TDrawMode mode, unsigned masterAlpha);
+
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
 
     int width_ = 0;
