@@ -62,21 +62,6 @@ std::optional<TCellRef> NthFreeCell(const TqxProject07& project, int priority, i
     return std::nullopt;
 }
 
-// Use counts describe the cells as they are, so a render never starts from
-// counts left by an earlier one.
-void RecountUsedPhotos(Session& session)
-{
-    TileIndex& index = session.PhotoIndex;
-    index.ResetUsedCounts();
-    for (const TQXLayer& layer : session.CurrentProject.Layers) {
-        if (!layer.InUse())
-            continue;
-        for (const TMosaicCell& cell : layer.Cells)
-            if (cell.HasPhoto && cell.PhotoIndex >= 0 && cell.PhotoIndex < index.TileInfoCount())
-                ++index.TileInfo(cell.PhotoIndex).UsedCount;
-    }
-}
-
 void StorePlacement(Session& session, TMosaicCell& cell, const TCandidatePick& pick, int layer)
 {
     const TqxProject07& project = session.CurrentProject;
@@ -224,6 +209,19 @@ void AssignTiles(Session& session, RenderReporter& reporter)
     reporter.AddLogLine("2nd Render Procedure. (CycleTile) ");
     CycleTilePass(session, reporter);
     reporter.AddLogLine("Render Layers .............Done");
+}
+
+void RecountUsedPhotos(Session& session)
+{
+    TileIndex& index = session.PhotoIndex;
+    index.ResetUsedCounts();
+    for (const TQXLayer& layer : session.CurrentProject.Layers) {
+        if (!layer.InUse())
+            continue;
+        for (const TMosaicCell& cell : layer.Cells)
+            if (cell.HasPhoto && cell.PhotoIndex >= 0 && cell.PhotoIndex < index.TileInfoCount())
+                ++index.TileInfo(cell.PhotoIndex).UsedCount;
+    }
 }
 
 } // namespace qx

@@ -91,4 +91,9 @@ void CycleTilePass(Session& session, RenderReporter& reporter);
 // counts are first recounted from the cells as they are.
 void AssignTiles(Session& session, RenderReporter& reporter);
 
+// Sets every photo's UsedCount to the number of cells of the in-use layers
+// that show it, so counts describe the cells as they are and never carry
+// over from an earlier render.
+void RecountUsedPhotos(Session& session);
+
 } // namespace qx
