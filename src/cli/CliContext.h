@@ -27,5 +27,8 @@ void AddLibraryCommand(CLI::App& app, CliContext& context);
 void AddLibrariesCommand(CLI::App& app, CliContext& context);
 void AddInfoCommand(CLI::App& app, CliContext& context);
 void AddFeatureCommand(CLI::App& app, CliContext& context);
+void AddRenderCommand(CLI::App& app, CliContext& context);
+void AddCreateCommand(CLI::App& app, CliContext& context);
+void AddDemoCommand(CLI::App& app, CliContext& context);
 
 } // namespace qx::cli

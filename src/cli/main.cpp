@@ -18,6 +18,9 @@ int main(int argc, char** argv)
     qx::cli::AddLibrariesCommand(app, context);
     qx::cli::AddInfoCommand(app, context);
     qx::cli::AddFeatureCommand(app, context);
+    qx::cli::AddRenderCommand(app, context);
+    qx::cli::AddCreateCommand(app, context);
+    qx::cli::AddDemoCommand(app, context);
 
 
     try {
