@@ -1,28 +1,14 @@
 #include "layout/LayerBuilder.h"
 #include "render/Session.h"
 
+#include "NoisyGradient.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <filesystem>
 
 namespace {
-
-// A photo-sized main image with gradients and some noise, so the cells
-// measure varied values.
-qx::TBitmap32 MakeMainImage()
-{
-    qx::TBitmap32 image(1600, 1200);
-    std::uint32_t seed = 777;
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            const unsigned noise = seed >> 28;
-            image.SetPixel(x, y, qx::Color32((x * 255 / 1599 + noise) & 0xFF, (y * 255 / 1199) & 0xFF,
-                                             ((x + y) / 11 + noise) & 0xFF));
-        }
-    return image;
-}
 
 // An A2 page at 96 PPI covered by a plain grid of 48 x 36 cells: 46 x 44 =
 // 2024 cells, each measured on the main image.
@@ -38,7 +24,8 @@ void BuildPlainGridLayersOnA2(benchmark::State& state)
     grid.Enabled = true;
     grid.HorzFactor = 1.0;
     grid.VertFactor = 1.0;
-    const qx::TBitmap32 mainImage = MakeMainImage();
+    // A photo-sized main image, so the cells measure varied values.
+    const qx::TBitmap32 mainImage = NoisyGradient(1600, 1200, 777, 11);
     for (auto _ : state) {
         state.PauseTiming();
         session.MainImageBitmap.Assign(mainImage);

@@ -1,5 +1,7 @@
 #include "imaging/TBitmap32.h"
 
+#include "NoisyGradient.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -9,20 +11,10 @@ namespace {
 using qx::TBitmap32;
 using qx::TResampler;
 
-// A photo-sized picture with smooth gradients and some noise, so the
-// filters work on varied values rather than a constant.
+// A photo-sized picture, so the filters work on varied values.
 TBitmap32 MakePhoto()
 {
-    TBitmap32 photo(640, 480);
-    std::uint32_t seed = 12345;
-    for (int y = 0; y < photo.Height(); ++y)
-        for (int x = 0; x < photo.Width(); ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            const unsigned noise = seed >> 28;
-            photo.SetPixel(x, y, qx::Color32((x * 255 / 639 + noise) & 0xFF, (y * 255 / 479) & 0xFF,
-                                             ((x + y) / 5 + noise) & 0xFF));
-        }
-    return photo;
+    return NoisyGradient(640, 480, 12345, 5);
 }
 
 void StretchPhotoIntoCell(benchmark::State& state)

@@ -16,6 +16,8 @@ public:
     void SetProgress(int percent) override;
     void ShowJobLabel(const std::string& text) override;
     void HideJobLabel() override;
+    // The mosaic only ever reaches files.
+    bool ShowsCanvas() const override { return false; }
     // Removes the progress bar before the program prints anything else.
     void Finish();
 

@@ -2,6 +2,7 @@
 
 #include "common/QuiltixError.h"
 #include "imaging/BmpFormat.h"
+#include "imaging/ColorValue.h"
 #include "imaging/ImageFunctions.h"
 #include "layout/CountPatternCells.h"
 #include "render/RenderReporter.h"
@@ -19,12 +20,6 @@ namespace {
 constexpr int kGrayWeightSet = 1;
 constexpr std::int64_t kPixelsPerCell = 64;
 
-// Setting colours are 0x00BBGGRR; the canvas takes them as opaque pixels.
-TColor32 ColorValueToPixel(std::uint32_t value)
-{
-    return Color32(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 // The crop and the canvas need a mosaic of at least one pixel a side.
 void CheckMosaicSize(const TqxProject07& project)
 {
@@ -39,14 +34,18 @@ void LoadMainImage(Session& session)
 {
     const TqxProject07& project = session.CurrentProject;
     TBitmap32& image = session.MainImageBitmap;
-    LoadImageFile(image, project.MainimageFilename);
+    // The crop keeps one whole side and sizes the other in the mosaic's ratio, so a cover stays a cover.
+    LoadImageFileScaled(image, project.MainimageFilename, project.MosaicWidth, project.MosaicHeight);
     if (project.MonoMainImage)
         ConvertToGray(image, image, kGrayWeightSet);
     if (project.CropMainImage)
         CropToAspect(image, image, project.MosaicWidth, project.MosaicHeight);
 }
 
-void PaintBackground(Session& session)
+// The main image's settings stay for the later steps even when nobody sees
+// the canvas; only the stretch itself, which the output step paints over,
+// is left out then.
+void PaintBackground(Session& session, bool canvasShown)
 {
     const TqxProject07& project = session.CurrentProject;
     if (!project.MainImageAsBackground) {
@@ -58,7 +57,8 @@ void PaintBackground(Session& session)
     ShiftChannels(image, image, 0, 0, 0);
     image.DrawMode = TDrawMode::Blend;
     image.Resampler = static_cast<TResampler>(project.StretchFilter);
-    session.MosaicBitmap.StretchDrawFrom(image, {0, 0, project.MosaicWidth, project.MosaicHeight});
+    if (canvasShown)
+        session.MosaicBitmap.StretchDrawFrom(image, {0, 0, project.MosaicWidth, project.MosaicHeight});
 }
 
 // The enlargement factor, lowered where the enlarged picture would pass the
@@ -84,7 +84,7 @@ void PrepareCanvas(Session& session, RenderReporter& reporter)
     session.MosaicBitmap.SetSize(project.MosaicWidth, project.MosaicHeight);
     session.MosaicBitmap.Clear(0);
     reporter.AddLogLine("Step1 -- Init Canvas.............Done");
-    PaintBackground(session);
+    PaintBackground(session, reporter.ShowsCanvas());
     reporter.AddLogLine("Step2 -- Background............Done");
 }
 

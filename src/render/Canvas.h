@@ -7,11 +7,13 @@ struct Session;
 
 // The first step of every render job. Reloads the project's main image into
 // MainImageBitmap (a file that is missing or of no known type leaves the
-// bitmap as it was), turns it grey and crops it to the mosaic's aspect
+// bitmap as it was; a JPEG is decoded at the smallest scale that still
+// covers the mosaic), turns it grey and crops it to the mosaic's aspect
 // ratio as the project asks, then gives MosaicBitmap the mosaic size and
-// paints it with the stretched main image or the background colour. Logs
-// its four lines. Throws QuiltixError for a mosaic side below one pixel or
-// a main image file that cannot be decoded.
+// paints it with the stretched main image or the background colour. The
+// stretch is left out, the canvas staying black, when the reporter shows no
+// canvas. Logs its four lines. Throws QuiltixError for a mosaic side below
+// one pixel or a main image file that cannot be decoded.
 void PrepareCanvas(Session& session, RenderReporter& reporter);
 
 // Scales MainImageBitmap up, keeping its aspect ratio, when it has fewer

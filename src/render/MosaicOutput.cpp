@@ -2,6 +2,7 @@
 
 #include "common/QuiltixError.h"
 #include "imaging/BmpCodec.h"
+#include "imaging/ColorValue.h"
 #include "project/ProjectFiles.h"
 #include "render/ProjectOutputFile.h"
 #include "render/RenderReporter.h"
@@ -64,12 +65,6 @@ std::int32_t PixelsPerMetre(int ppi)
     return static_cast<std::int32_t>(std::lround(ppi / 2.54 * 100.0));
 }
 
-// A colour value (0x00BBGGRR) as an opaque pixel.
-TColor32 PixelOfColorValue(std::uint32_t value)
-{
-    return Color32(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 } // namespace
 
 void DrawAndWriteMosaic(Session& session, RenderReporter& reporter)
@@ -82,7 +77,7 @@ void DrawAndWriteMosaic(Session& session, RenderReporter& reporter)
     static_cast<void>(ProjectOutputFile(project, PageFileName(grid, 0, 0)));
     reporter.AddLogLine("Draw Mosaics");
     reporter.AddLogLine("Clearning Main Mosaic Canvas");
-    const TColor32 ground = PixelOfColorValue(project.BorderColor);
+    const TColor32 ground = ColorValueToPixel(project.BorderColor);
     session.MosaicBitmap.Clear(ground);
     reporter.AddLogLine("drawing tiles");
     std::filesystem::path written;

@@ -19,6 +19,9 @@ public:
     virtual void HideJobLabel() = 0;
     // The mosaic bitmap changed (a page was drawn or loaded).
     virtual void MosaicChanged() {}
+    // False when the mosaic bitmap is never shown while the job runs, so
+    // steps may leave out what only a viewer would see.
+    virtual bool ShowsCanvas() const { return true; }
 };
 
 // A reporter that drops everything, for callers that watch nothing.

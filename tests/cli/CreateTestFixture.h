@@ -1,30 +1,23 @@
 #pragma once
 
-#include "common/FileIO.h"
+#include "CliProcess.h"
+
 #include "imaging/BmpCodec.h"
 #include "library/LibraryBuilder.h"
 #include "library/LibraryConfig.h"
 #include "project/ImageListFile.h"
 #include "project/ProjectFiles.h"
 #include "project/ProjectListing.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace qx::test {
-
-struct CliRun {
-    int ExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
 
 // A folder of the running test's own with an app folder (the built masks
 // and curves linked in, PhotoLibs empty), a projects folder, three small
@@ -34,14 +27,7 @@ class CreateTestFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = "qx-cli-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-                           std::to_string(getpid());
-        for (char& c : name)
-            if (c == '/')
-                c = '_';
-        root_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::remove_all(root_);
+        root_ = FreshTestFolder("qx-cli-");
         std::filesystem::create_directories(AppFolder() / PhotoLibsFolderName);
         std::filesystem::create_directories(ProjectsDir());
         for (const char* data : {"masks", "config"})
@@ -78,13 +64,7 @@ protected:
     // Runs quiltix-cli from the fixture folder with this app folder.
     CliRun Run(const std::string& arguments) const
     {
-        const std::filesystem::path out = root_ / "stdout.txt";
-        const std::filesystem::path err = root_ / "stderr.txt";
-        const std::string command = "cd '" + root_.string() + "' && '" + QX_CLI_PATH + "' --app-folder '" +
-                                    AppFolder().string() + "' " + Expand(arguments) + " >'" + out.string() + "' 2>'" +
-                                    err.string() + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Text(out), Text(err)};
+        return RunCli(root_, "--app-folder " + ShellQuoted(AppFolder().string()) + " " + Expand(arguments));
     }
 
     // create --no-render with the main image, the photos and the projects
@@ -94,12 +74,6 @@ protected:
         return Run("create --no-render --main '{root}/Lake.bmp' --photos '{root}/photos' --projects-dir "
                    "'{root}/projects' " +
                    arguments);
-    }
-
-    static std::string Text(const std::filesystem::path& file)
-    {
-        const std::vector<std::uint8_t> bytes = ReadWholeFile(file);
-        return std::string(bytes.begin(), bytes.end());
     }
 
     // The project folders made so far.

@@ -105,7 +105,7 @@ TEST_P(GoldenRender, MosaicMatchesTheCheckedInPicture)
         WriteFileAtomically(planFile, plan);
         GTEST_SKIP() << "rewrote " << expectedFile;
     }
-    EXPECT_EQ(plan, Text(planFile));
+    EXPECT_EQ(plan, FileText(planFile));
     ASSERT_TRUE(fs::exists(expectedFile)) << "no expected picture; run with QX_UPDATE_GOLDEN=1";
     const TBitmap32 expected = LoadBmpFile(expectedFile);
     ASSERT_EQ(actual.Width(), expected.Width());

@@ -1,46 +1,25 @@
+#include "CliProcess.h"
+
 #include "common/FileIO.h"
 #include "project/ProjectFiles.h"
-
-#include "project/ScratchFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <sstream>
-#include <sys/wait.h>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-    int ExitCode = -1;
-    std::vector<std::string> Lines;
-    std::string Errors;
-};
+using qx::test::CliRun;
 
 CliRun RunInfo(const fs::path& argument, const fs::path& scratch)
 {
-    const fs::path errors = scratch / "stderr.txt";
-    const std::string command = std::string("'") + QX_CLI_PATH + "' info '" + argument.string() + "' 2>'" +
-                                errors.string() + "'";
-    CliRun run;
-    FILE* out = ::popen(command.c_str(), "r");
-    if (!out)
-        return run;
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
-        text.append(buffer, n);
-    const int status = ::pclose(out);
-    run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);)
-        run.Lines.push_back(line);
-    const auto err = qx::ReadWholeFile(errors);
-    run.Errors.assign(err.begin(), err.end());
-    return run;
+    return qx::test::RunCli(scratch, "info " + qx::test::ShellQuoted(argument.string()));
 }
 
 // The text fields, then every field of runs R1 to R7 that is not reserved,
@@ -59,7 +38,7 @@ const std::vector<std::string> kNames{
 
 TEST(InfoCommand, PrintsEveryFieldOfASavedDefaultProject)
 {
-    const fs::path scratch = ScratchFolder();
+    const fs::path scratch = qx::test::FreshTestFolder("qx-info-cli-");
     const fs::path project = scratch / "Sunset-1";
     fs::create_directories(project);
     qx::TqxProject07 record;
@@ -70,8 +49,8 @@ TEST(InfoCommand, PrintsEveryFieldOfASavedDefaultProject)
     qx::SaveProjectFiles(record);
 
     const CliRun byFile = RunInfo(project / "project.QX8", scratch);
-    ASSERT_EQ(byFile.ExitCode, 0) << byFile.Errors;
-    EXPECT_EQ(byFile.Errors, "");
+    ASSERT_EQ(byFile.ExitCode, 0) << byFile.Err;
+    EXPECT_EQ(byFile.Err, "");
     ASSERT_EQ(byFile.Lines.size(), kNames.size());
     for (std::size_t i = 0; i < kNames.size(); ++i)
         EXPECT_EQ(byFile.Lines[i].substr(0, byFile.Lines[i].find(" = ")), kNames[i]);
@@ -100,11 +79,11 @@ TEST(InfoCommand, PrintsEveryFieldOfASavedDefaultProject)
 
 TEST(InfoCommand, MissingOrDamagedProjectIsOneSentenceAndExitCodeOne)
 {
-    const fs::path scratch = ScratchFolder();
+    const fs::path scratch = qx::test::FreshTestFolder("qx-info-cli-");
     const CliRun missing = RunInfo(scratch / "none", scratch);
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_TRUE(missing.Lines.empty());
-    EXPECT_EQ(missing.Errors, "The project file \"" + (scratch / "none").string() + "\" does not exist.\n");
+    EXPECT_EQ(missing.Err, "The project file \"" + (scratch / "none").string() + "\" does not exist.\n");
 
     std::vector<std::uint8_t> damaged(40, 0);
     damaged[4] = 0xFF; // section 1 claims 255 bytes: more than its run, more than the file holds
@@ -112,6 +91,6 @@ TEST(InfoCommand, MissingOrDamagedProjectIsOneSentenceAndExitCodeOne)
     const CliRun bad = RunInfo(scratch, scratch);
     EXPECT_EQ(bad.ExitCode, 1);
     EXPECT_TRUE(bad.Lines.empty());
-    EXPECT_EQ(bad.Errors, "The project file \"" + (scratch / "project.QX8").string() +
+    EXPECT_EQ(bad.Err, "The project file \"" + (scratch / "project.QX8").string() +
                               "\" gives section 1 a size of 255 bytes, which runs beyond the end of the file.\n");
 }

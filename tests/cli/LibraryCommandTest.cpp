@@ -1,45 +1,28 @@
+#include "CliProcess.h"
+
 #include "common/FileIO.h"
 #include "common/IniFile.h"
 #include "imaging/BmpCodec.h"
 #include "library/CellGrid.h"
 #include "library/PhotoLibrary.h"
+#include "support/TestFiles.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-    int ExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
+using qx::test::CliRun;
+using qx::test::FileText;
+using qx::test::ShellQuoted;
 
-std::string Quote(const std::string& s)
-{
-    return "'" + s + "'";
-}
-
-std::string FileText(const fs::path& file)
-{
-    const auto bytes = qx::ReadWholeFile(file);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes)
-{
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-    ASSERT_TRUE(f) << file;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
+using qx::test::WriteTestFile;
 
 std::string SizeText(const fs::path& file)
 {
@@ -53,9 +36,7 @@ class LibraryCommand : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = fs::temp_directory_path() / (std::string("qx_cli_library_") + info->name());
-        fs::remove_all(root_);
+        root_ = qx::test::FreshTestFolder("qx_cli_library_");
         app_ = root_ / "app";
         photos_ = root_ / "photos";
         fs::create_directories(app_);
@@ -70,19 +51,14 @@ protected:
             bitmap.Clear(qx::Color32(10, 200, 30));
             qx::SaveBmp32(photos_ / b.Name, bitmap);
         }
-        WriteBytes(photos_ / "d.jpg", "\xFF\xD8" + std::string(3000, '\x55') + "\xFF\xD9");
-        WriteBytes(photos_ / "fake.jpg", "this is not a picture");
-        WriteBytes(photos_ / "notes.txt", "plain notes, no picture");
+        WriteTestFile(photos_ / "d.jpg", "\xFF\xD8" + std::string(3000, '\x55') + "\xFF\xD9");
+        WriteTestFile(photos_ / "fake.jpg", "this is not a picture");
+        WriteTestFile(photos_ / "notes.txt", "plain notes, no picture");
     }
 
     CliRun RunCli(const std::string& arguments) const
     {
-        const fs::path out = root_ / "stdout.txt";
-        const fs::path err = root_ / "stderr.txt";
-        const std::string command = Quote(QX_CLI_PATH) + " --app-folder " + Quote(app_.string()) + " " + arguments +
-                                    " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(out), FileText(err)};
+        return qx::test::RunCli(root_, "--app-folder " + ShellQuoted(app_.string()) + " " + arguments);
     }
 
     std::vector<std::string> PhotoLibsEntries() const
@@ -109,7 +85,7 @@ const struct {
 
 TEST_F(LibraryCommand, ListsPhotosByContentWithFullPaths)
 {
-    const CliRun run = RunCli("library create Holiday " + Quote(photos_.string()));
+    const CliRun run = RunCli("library create Holiday " + ShellQuoted(photos_.string()));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(run.Err, "The file \"" + (photos_ / "fake.jpg").string() +
                            "\" is neither a JPEG nor a BMP picture and is left out.\n" + "The file \"" +
@@ -150,8 +126,9 @@ TEST_F(LibraryCommand, ListsPhotosByContentWithFullPaths)
 
 TEST_F(LibraryCommand, RelativeLibraryHoldsCopiesThatResolveInsideIt)
 {
-    ASSERT_EQ(RunCli("library create Plain " + Quote(photos_.string())).ExitCode, 0);
-    const CliRun run = RunCli("library create Tiles " + Quote(photos_.string() + "/") + " --relative --recursive --kind 30");
+    ASSERT_EQ(RunCli("library create Plain " + ShellQuoted(photos_.string())).ExitCode, 0);
+    const CliRun run =
+        RunCli("library create Tiles " + ShellQuoted(photos_.string() + "/") + " --relative --recursive --kind 30");
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const fs::path lib = app_ / "PhotoLibs" / "Tiles";
 
@@ -177,27 +154,27 @@ TEST_F(LibraryCommand, RelativeLibraryHoldsCopiesThatResolveInsideIt)
 
 TEST_F(LibraryCommand, RefusalsNameTheProblemAndLeaveNoLibraryBehind)
 {
-    ASSERT_EQ(RunCli("library create Taken " + Quote(photos_.string())).ExitCode, 0);
+    ASSERT_EQ(RunCli("library create Taken " + ShellQuoted(photos_.string())).ExitCode, 0);
     const fs::path empty = root_ / "empty";
     fs::create_directories(empty);
-    WriteBytes(empty / "fake.jpg", "still not a picture");
+    WriteTestFile(empty / "fake.jpg", "still not a picture");
     const std::string libs = (app_ / "PhotoLibs").string();
     const struct {
         std::string Arguments;
         std::string Sentence;
     } cases[] = {
-        {"Taken " + Quote(photos_.string()), "The photo library \"Taken\" already exists in \"" + libs + "\"."},
-        {"New " + Quote((photos_ / "a.bmp").string()),
+        {"Taken " + ShellQuoted(photos_.string()), "The photo library \"Taken\" already exists in \"" + libs + "\"."},
+        {"New " + ShellQuoted((photos_ / "a.bmp").string()),
          "The photo folder \"" + (photos_ / "a.bmp").string() + "\" does not exist or is not a folder."},
-        {"New " + Quote((root_ / "missing").string()),
+        {"New " + ShellQuoted((root_ / "missing").string()),
          "The photo folder \"" + (root_ / "missing").string() + "\" does not exist or is not a folder."},
-        {"a/b " + Quote(photos_.string()),
+        {"a/b " + ShellQuoted(photos_.string()),
          "The library name \"a/b\" must be a plain folder name: not empty, without path separators and not "
          "starting with a dot."},
-        {".hidden " + Quote(photos_.string()),
+        {".hidden " + ShellQuoted(photos_.string()),
          "The library name \".hidden\" must be a plain folder name: not empty, without path separators and not "
          "starting with a dot."},
-        {"New " + Quote(empty.string()), "The photo folder \"" + empty.string() + "\" holds no JPEG or BMP photos."},
+        {"New " + ShellQuoted(empty.string()), "The photo folder \"" + empty.string() + "\" holds no JPEG or BMP photos."},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli("library create " + c.Arguments);

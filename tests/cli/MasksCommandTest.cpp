@@ -1,55 +1,30 @@
+#include "CliProcess.h"
+
 #include "common/FileIO.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct MasksRun {
-    int ExitCode = -1;
-    std::vector<std::string> Lines;
-    std::string Errors;
-};
+using qx::test::CliRun;
 
-MasksRun RunMasks(const fs::path& appFolder, const fs::path& scratch)
+CliRun RunMasks(const fs::path& appFolder, const fs::path& scratch)
 {
-    const fs::path errors = scratch / "stderr.txt";
-    const std::string command = std::string("'") + QX_CLI_PATH + "' --app-folder '" + appFolder.string() +
-                                "' masks 2>'" + errors.string() + "'";
-    MasksRun run;
-    FILE* out = ::popen(command.c_str(), "r");
-    if (!out)
-        return run;
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
-        text.append(buffer, n);
-    const int status = ::pclose(out);
-    run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);)
-        run.Lines.push_back(line);
-    const auto err = qx::ReadWholeFile(errors);
-    run.Errors.assign(err.begin(), err.end());
-    return run;
+    return qx::test::RunCli(scratch, "--app-folder " + qx::test::ShellQuoted(appFolder.string()) + " masks");
 }
 
 class MasksCommandTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        scratch_ = fs::temp_directory_path() / ("qx-masks-cli-" + name + "-" + std::to_string(getpid()));
-        fs::remove_all(scratch_);
+        scratch_ = qx::test::FreshTestFolder("qx-masks-cli-");
         fs::create_directories(scratch_ / "app");
     }
     void TearDown() override { fs::remove_all(scratch_); }
@@ -65,9 +40,9 @@ protected:
 
 TEST_F(MasksCommandTest, ListsTheShippedMasksAndPatterns)
 {
-    const MasksRun run = RunMasks(QX_DATA_DIR, scratch_);
-    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
-    EXPECT_EQ(run.Errors, "");
+    const CliRun run = RunMasks(QX_DATA_DIR, scratch_);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
     const std::vector<std::string> expected{
         "1 square",
         "  1 grid (1 layer)",
@@ -97,16 +72,16 @@ TEST_F(MasksCommandTest, ListsOnlyWhatTheDefinitionsCount)
                      "[mask1,pat3]\npatternname=uncounted\nlayercount=1\n"
                      "[mask2]\nmaskname=ring\n"
                      "[mask3]\nmaskname=uncounted\n");
-    const MasksRun run = RunMasks(scratch_ / "app", scratch_);
-    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    const CliRun run = RunMasks(scratch_ / "app", scratch_);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const std::vector<std::string> expected{"1 star", "  1 burst (1 layer)", "  2 spiral (3 layers)", "2 ring"};
     EXPECT_EQ(run.Lines, expected);
 }
 
 TEST_F(MasksCommandTest, SaysSoWhenNoMasksAreDefined)
 {
-    const MasksRun run = RunMasks(scratch_ / "app", scratch_);
-    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    const CliRun run = RunMasks(scratch_ / "app", scratch_);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const std::vector<std::string> expected{
         "No masks are defined in " + (scratch_ / "app" / "masks" / "patterndefine.ini").string() + "."};
     EXPECT_EQ(run.Lines, expected);
@@ -115,11 +90,11 @@ TEST_F(MasksCommandTest, SaysSoWhenNoMasksAreDefined)
 TEST_F(MasksCommandTest, MalformedDefinitionsFailWithOneSentence)
 {
     WriteDefinitions("[brief\nmaskcount=1\n");
-    const MasksRun run = RunMasks(scratch_ / "app", scratch_);
+    const CliRun run = RunMasks(scratch_ / "app", scratch_);
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Lines.empty());
-    EXPECT_NE(run.Errors.find("patterndefine.ini"), std::string::npos) << run.Errors;
-    EXPECT_EQ(run.Errors.find('\n'), run.Errors.size() - 1) << run.Errors;
+    EXPECT_NE(run.Err.find("patterndefine.ini"), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << run.Err;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "imaging/AffineRotation.h"
 #include "imaging/TBitmap32.h"
+#include "support/TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +15,10 @@ using qx::TBitmap32;
 using qx::TColor32;
 using qx::TDrawMode;
 using qx::TResampler;
+using qx::test::NoisePicture;
+using qx::test::SamePixels;
 
 constexpr TColor32 kMarker = Color32(1, 2, 3, 4);
-
-TBitmap32 NoisePicture(int width, int height, std::uint32_t seed)
-{
-    TBitmap32 picture(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            picture.SetPixel(x, y, seed);
-        }
-    return picture;
-}
 
 TBitmap32 Rotated(const TBitmap32& source, double angle)
 {
@@ -34,17 +26,6 @@ TBitmap32 Rotated(const TBitmap32& source, double angle)
     target.Clear(kMarker);
     qx::DrawRotated(source, target, angle);
     return target;
-}
-
-bool SamePixels(const TBitmap32& a, const TBitmap32& b)
-{
-    if (a.Width() != b.Width() || a.Height() != b.Height())
-        return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Pixel(x, y) != b.Pixel(x, y))
-                return false;
-    return true;
 }
 
 TEST(AffineRotation, FourQuarterTurnsGiveTheOriginal)

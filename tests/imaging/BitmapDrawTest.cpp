@@ -1,4 +1,5 @@
 #include "imaging/TBitmap32.h"
+#include "support/TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -13,30 +14,10 @@ using qx::TColor32;
 using qx::TDrawMode;
 using qx::TRect;
 using qx::TResampler;
+using qx::test::NoisePicture;
+using qx::test::SamePixels;
 
 constexpr TColor32 kGround = Color32(9, 8, 7, 6);
-
-TBitmap32 NoisePicture(int width, int height, std::uint32_t seed)
-{
-    TBitmap32 picture(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            picture.SetPixel(x, y, seed);
-        }
-    return picture;
-}
-
-bool SamePixels(const TBitmap32& a, const TBitmap32& b)
-{
-    if (a.Width() != b.Width() || a.Height() != b.Height())
-        return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Pixel(x, y) != b.Pixel(x, y))
-                return false;
-    return true;
-}
 
 TEST(BitmapBlend, FollowsTheWeightRuleInEveryChannel)
 {

@@ -2,45 +2,16 @@
 #include "common/FileIO.h"
 #include "common/QuiltixError.h"
 #include "imaging/BmpCodec.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A fresh folder per test and process, removed again when the test ends.
-class TTempFolder {
-public:
-    TTempFolder()
-    {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("qx_bmpwriter_") + info->test_suite_name() + "_" + info->name() + "_" +
-                           std::to_string(::getpid());
-        for (char& c : name)
-            if (c == '/')
-                c = '_';
-        path_ = fs::temp_directory_path() / name;
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TTempFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TTempFolder(const TTempFolder&) = delete;
-    TTempFolder& operator=(const TTempFolder&) = delete;
-
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // Every pixel differs from its neighbours in all four channels, so a row
 // swapped, shifted or mirrored shows.
@@ -83,7 +54,7 @@ class BmpWrite : public testing::TestWithParam<TWriteCase> {};
 TEST_P(BmpWrite, ReadsBackAsWritten)
 {
     const TWriteCase& c = GetParam();
-    const TTempFolder folder;
+    const qx::test::TestFolder folder("qx_bmpwriter_");
     const fs::path file = folder.Path() / "out.bmp";
     const qx::TBitmap32 original = Pattern(c.Width, c.Height);
     Save(c, file, original);
@@ -103,7 +74,7 @@ TEST_P(BmpWrite, ReadsBackAsWritten)
 TEST_P(BmpWrite, HeadersDescribeABottomUpUncompressedFile)
 {
     const TWriteCase& c = GetParam();
-    const TTempFolder folder;
+    const qx::test::TestFolder folder("qx_bmpwriter_");
     const fs::path file = folder.Path() / "out.bmp";
     const qx::TBitmap32 original = Pattern(c.Width, c.Height);
     Save(c, file, original, {3780, 2835});
@@ -155,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, BmpWrite, testing::ValuesIn(kWriteCases), [](con
 
 TEST(BmpWriter, EmptyPictureIsRefusedAndNothingIsWritten)
 {
-    const TTempFolder folder;
+    const qx::test::TestFolder folder("qx_bmpwriter_");
     const fs::path& dir = folder.Path();
     for (auto save : {qx::SaveBmp32, qx::SaveBmp24}) {
         try {

@@ -3,7 +3,7 @@
 #include "layout/CountPatternCells.h"
 #include "layout/LayerBuilder.h"
 #include "layout/LayoutTestFolder.h"
-#include "layout/RecordingReporter.h"
+#include "support/RecordingReporter.h"
 
 #include <gtest/gtest.h>
 

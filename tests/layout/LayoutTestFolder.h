@@ -4,6 +4,8 @@
 #include "imaging/BmpCodec.h"
 #include "imaging/TBitmap32.h"
 #include "render/Session.h"
+#include "support/TestFolder.h"
+#include "support/TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include <unistd.h>
 
 namespace qx::test {
 
@@ -37,21 +38,9 @@ struct TTestLayer {
 // Removed afterwards.
 class LayoutTestFolder {
 public:
-    LayoutTestFolder()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("qx-layout-") + info->test_suite_name() + "-" + info->name() + "-" +
-                           std::to_string(::getpid());
-        std::replace(name.begin(), name.end(), '/', '_');
-        path_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_ / "masks");
-    }
-    ~LayoutTestFolder() { std::filesystem::remove_all(path_); }
-    LayoutTestFolder(const LayoutTestFolder&) = delete;
-    LayoutTestFolder& operator=(const LayoutTestFolder&) = delete;
+    LayoutTestFolder() { std::filesystem::create_directories(Path() / "masks"); }
 
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return folder_.Path(); }
 
     // masks/patterndefine.ini with one mask whose patterns 1, 2, ... have
     // the given layers.
@@ -73,12 +62,12 @@ public:
                        Decimal(layer.VertOffset) + "\r\n\r\n";
             }
         }
-        WriteFileAtomically(path_ / "masks" / "patterndefine.ini", ini);
+        WriteFileAtomically(Path() / "masks" / "patterndefine.ini", ini);
     }
 
     std::filesystem::path WriteBmp(const std::filesystem::path& relative, const TBitmap32& picture) const
     {
-        const std::filesystem::path file = path_ / relative;
+        const std::filesystem::path file = Path() / relative;
         std::filesystem::create_directories(file.parent_path());
         SaveBmp32(file, picture);
         return file;
@@ -92,7 +81,7 @@ private:
         return text;
     }
 
-    std::filesystem::path path_;
+    TestFolder folder_{"qx-layout-"};
 };
 
 // Every pixel differs from its neighbours in red and green, so cells at
@@ -104,13 +93,6 @@ inline TBitmap32 GradientPicture(int width, int height)
         for (int x = 0; x < width; ++x)
             picture.SetPixel(x, y, Color32(x * 255 / std::max(1, width - 1), y * 255 / std::max(1, height - 1),
                                            (x * 7 + y * 13) % 256));
-    return picture;
-}
-
-inline TBitmap32 PlainPicture(int width, int height, TColor32 color)
-{
-    TBitmap32 picture(width, height);
-    picture.Clear(color);
     return picture;
 }
 

@@ -1,10 +1,11 @@
 #include "common/QuiltixError.h"
 #include "library/CellGrid.h"
 #include "library/LibraryBuilder.h"
+#include "support/TestFiles.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -12,23 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path FreshFolder()
-{
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    fs::path dir = fs::temp_directory_path() / (std::string("qx_builder_") + info->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes)
-{
-    fs::create_directories(file.parent_path());
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-    ASSERT_TRUE(f) << file;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
+using qx::test::WriteTestFile;
 
 const std::string TinyBmp = "BM" + std::string(60, '\0');
 
@@ -46,10 +31,10 @@ TEST(LibraryBuilder, SizesAreWholeKilobytesRoundedUp)
 
 TEST(LibraryBuilder, CopiedPhotosNeverOverwriteTheLibraryFiles)
 {
-    const fs::path dir = FreshFolder();
-    WriteBytes(dir / "photos" / "filelist.lst", TinyBmp);
-    WriteBytes(dir / "photos" / "libcfg.cfg", TinyBmp);
-    WriteBytes(dir / "photos" / "real.bmp", TinyBmp);
+    const fs::path dir = qx::test::FreshTestFolder("qx_builder_");
+    WriteTestFile(dir / "photos" / "filelist.lst", TinyBmp);
+    WriteTestFile(dir / "photos" / "libcfg.cfg", TinyBmp);
+    WriteTestFile(dir / "photos" / "real.bmp", TinyBmp);
     const qx::TLibraryBuildResult result =
         qx::BuildPhotoLibrary(dir / "PhotoLibs", {"Lib", dir / "photos", 0, true, false});
     EXPECT_EQ(result.PhotoCount, 1);
@@ -70,13 +55,13 @@ TEST(LibraryBuilder, FailureHalfwayLeavesNoLibrary)
     // The photo copied second lies so deep that its copy's path inside the
     // much longer library path exceeds the system's limit; the first copy
     // has been made by then.
-    const fs::path dir = FreshFolder();
+    const fs::path dir = qx::test::FreshTestFolder("qx_builder_");
     const fs::path photos = dir / "p";
     fs::path deep = photos;
     while (deep.string().size() < 3900)
         deep /= std::string(200, 'd');
-    WriteBytes(photos / "a.bmp", TinyBmp);
-    WriteBytes(deep / "z.bmp", TinyBmp);
+    WriteTestFile(photos / "a.bmp", TinyBmp);
+    WriteTestFile(deep / "z.bmp", TinyBmp);
     const fs::path libs = dir / std::string(200, 'L') / "PhotoLibs";
     EXPECT_THROW(qx::BuildPhotoLibrary(libs, {"Deep", photos, 0, true, true}), qx::QuiltixError);
     EXPECT_TRUE(fs::is_empty(libs));

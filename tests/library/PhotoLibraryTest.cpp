@@ -2,10 +2,11 @@
 #include "common/QuiltixError.h"
 #include "library/CellGrid.h"
 #include "library/PhotoLibrary.h"
+#include "support/TestFiles.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -13,28 +14,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void WriteText(const fs::path& file, const std::string& text)
-{
-    fs::create_directories(file.parent_path());
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-    ASSERT_TRUE(f) << file;
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
-}
+using qx::test::WriteTestFile;
 
 // An app folder of its own per test, with the library state pointing at it.
 class PhotoLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("qx_photolib_") + info->test_suite_name() + "_" + info->name();
-        for (char& c : name)
-            if (c == '/')
-                c = '_';
-        app_ = fs::temp_directory_path() / name;
-        fs::remove_all(app_);
-        fs::create_directories(app_);
+        app_ = qx::test::FreshTestFolder("qx_photolib_");
         qx::InitPhotoLibs(state_, app_);
     }
 
@@ -43,7 +30,7 @@ protected:
         const fs::path folder = state_.PhotoLibsFolder / name;
         fs::create_directories(folder);
         if (!cfg.empty())
-            WriteText(folder / "libcfg.cfg", cfg);
+            WriteTestFile(folder / "libcfg.cfg", cfg);
         return folder;
     }
 
@@ -75,7 +62,7 @@ TEST_F(PhotoLibraryTest, KindFilterSelectsTileLibraries)
 {
     const fs::path b = Library("B", "[LibCFG07]\r\ncoltype=30\r\nPhotoCount=3\r\n");
     const fs::path a = Library("A", "[LibCFG07]\r\ncolname=Holiday\r\n");
-    WriteText(state_.PhotoLibsFolder / "stray.txt", "not a library");
+    WriteTestFile(state_.PhotoLibsFolder / "stray.txt", "not a library");
     Library(".hidden", "");
 
     const struct {
@@ -118,7 +105,7 @@ TEST_F(PhotoLibraryTest, PhotoCountIsRowsMinusHeadingAndTrailingRow)
     } cases[] = {{2, 0}, {12, 10}, {3, 1}, {1, 0}};
     for (const auto& c : cases) {
         const fs::path lib = Library("L" + std::to_string(c.Rows), "");
-        WriteText(lib / "filelist.lst", ListWithRows(c.Rows));
+        WriteTestFile(lib / "filelist.lst", ListWithRows(c.Rows));
         const std::vector<fs::path> libraries{lib};
         qx::CellGrid grid;
         qx::LoadLibraryPhotoList(state_, libraries, 0, grid);
@@ -133,9 +120,9 @@ TEST_F(PhotoLibraryTest, PhotoCountIsRowsMinusHeadingAndTrailingRow)
 TEST_F(PhotoLibraryTest, RelativeLibraryResolvesToItsOwnFolderWhateverPathSays)
 {
     const fs::path rel = Library("rel", "[LibCFG07]\r\nPathType=1\r\nPath=/somewhere/else\r\n");
-    WriteText(rel / "filelist.lst", "3,4\r\n0,1,N.jpg\r\n0,2,sub/M.bmp\r\n");
+    WriteTestFile(rel / "filelist.lst", "3,4\r\n0,1,N.jpg\r\n0,2,sub/M.bmp\r\n");
     const fs::path full = Library("full", "[LibCFG07]\r\nPathType=0\r\nPath=/somewhere/else\r\n");
-    WriteText(full / "filelist.lst", "3,3\r\n0,1,/photos/x.jpg\r\n");
+    WriteTestFile(full / "filelist.lst", "3,3\r\n0,1,/photos/x.jpg\r\n");
     const std::vector<fs::path> libraries{full, rel};
 
     EXPECT_EQ(qx::LibraryPhotoPaths(state_, libraries, 1), (std::vector<fs::path>{rel / "N.jpg", rel / "sub/M.bmp"}));
@@ -218,7 +205,7 @@ TEST_F(PhotoLibraryTest, LoadingEmptiesTheGridToHeadingsWhenThereIsNoList)
 TEST_F(PhotoLibraryTest, MalformedListFailsTheLoadAndCountsNothing)
 {
     const fs::path lib = Library("broken", "");
-    WriteText(lib / "filelist.lst", "3,12\r\n0,1,a.jpg\r\n0,x,b.jpg\r\n");
+    WriteTestFile(lib / "filelist.lst", "3,12\r\n0,1,a.jpg\r\n0,x,b.jpg\r\n");
     const std::vector<fs::path> libraries{lib};
     qx::CellGrid grid;
     state_.LibraryPhotoCount = 5;

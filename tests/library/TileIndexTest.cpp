@@ -2,7 +2,8 @@
 #include "common/QuiltixError.h"
 #include "imaging/BmpCodec.h"
 #include "library/TileIndex.h"
-#include "render/RenderReporter.h"
+#include "support/RecordingReporter.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,7 @@ class TileIndexTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-               ("qx_tileindex_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = qx::test::FreshTestFolder("qx_tileindex_");
     }
 
     std::string FlatPhoto(const std::string& name, qx::TColor32 colour)
@@ -43,16 +41,7 @@ protected:
     qx::SilentReporter quiet_;
 };
 
-// Records every label and progress value, to check what a build reports.
-class RecordingReporter final : public qx::RenderReporter {
-public:
-    void AddLogLine(const std::string&) override {}
-    void SetProgress(int percent) override { progress.push_back(percent); }
-    void ShowJobLabel(const std::string& text) override { labels.push_back(text); }
-    void HideJobLabel() override {}
-    std::vector<int> progress;
-    std::vector<std::string> labels;
-};
+using qx::test::RecordingReporter;
 
 std::uint32_t BlockWord(unsigned l, unsigned r, unsigned g, unsigned b)
 {
@@ -78,8 +67,8 @@ TEST_F(TileIndexTest, FlatPhotosGiveFlatFeaturesInListOrderAndReportProgress)
         for (int w = 1; w < 86; ++w)
             ASSERT_EQ(words[static_cast<std::size_t>(w)], expected[i]) << i << " word " << w;
     }
-    EXPECT_EQ(reporter.labels, (std::vector<std::string>{" Done Images:0/3", " Done Images:1/3", " Done Images:2/3"}));
-    EXPECT_EQ(reporter.progress, (std::vector<int>{0, 50, 100}));
+    EXPECT_EQ(reporter.Labels, (std::vector<std::string>{" Done Images:0/3", " Done Images:1/3", " Done Images:2/3"}));
+    EXPECT_EQ(reporter.Progress, (std::vector<int>{0, 50, 100}));
 }
 
 TEST_F(TileIndexTest, UnreadablePhotoRepeatsThePreviousFeatureAndAFirstOneIsBlack)

@@ -2,6 +2,7 @@
 #include "matching/TileAssignment.h"
 
 #include "MatchingFixture.h"
+#include "support/RecordingReporter.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,7 @@ namespace {
 
 using Features = std::vector<qx::TTileFeature>;
 
-class RecordingReporter final : public qx::RenderReporter {
-public:
-    void AddLogLine(const std::string& line) override { lines.push_back(line); }
-    void SetProgress(int percent) override { progress.push_back(percent); }
-    void ShowJobLabel(const std::string&) override {}
-    void HideJobLabel() override {}
-    std::vector<std::string> lines;
-    std::vector<int> progress;
-};
+using qx::test::RecordingReporter;
 
 Features Greys(int count, int step)
 {
@@ -59,7 +52,7 @@ TEST_F(AssignmentPasses, WithoutRepeatLimitTheFirstPassPlacesNothing)
     qx::CycleTilePass(*session_, reporter_);
     EXPECT_EQ(qx::AssignedCells(Project(), 1, 7), 12);
     EXPECT_EQ(UsedTotal(), 12);
-    EXPECT_EQ(reporter_.progress.back(), 100);
+    EXPECT_EQ(reporter_.Progress.back(), 100);
 }
 
 TEST_F(AssignmentPasses, FirstPassRoundsAreLimitedByTheCells)
@@ -161,7 +154,7 @@ TEST_F(AssignmentPasses, LogNamesTheLayersInUse)
     const std::vector<std::string> expected = {
         "Active Layers count:2", "Init Layers .............Done", "1st Render Procedure. (CycleLib) ",
         "2nd Render Procedure. (CycleTile) ", "Render Layers .............Done"};
-    EXPECT_EQ(reporter_.lines, expected);
+    EXPECT_EQ(reporter_.Lines, expected);
     EXPECT_EQ(qx::AssignedCells(Project(), 1, 7), 6);
     EXPECT_FALSE(Cells(3)[0].HasPhoto);
 }

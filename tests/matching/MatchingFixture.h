@@ -5,6 +5,7 @@
 #include "imaging/TBlockColor.h"
 #include "matching/MatchResult.h"
 #include "render/Session.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@
 #include <ostream>
 #include <random>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace qx {
@@ -25,18 +25,9 @@ inline void PrintTo(const TMatchResult& r, std::ostream* os)
 }
 } // namespace qx
 
-// A fresh, empty folder under the temp directory for the running test,
-// unique per test and process, since ctest runs tests side by side.
 inline std::filesystem::path MatchingScratchFolder()
 {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("qx_matching_") + info->test_suite_name() + "_" + info->name() + "_" +
-                       std::to_string(::getpid());
-    std::replace(name.begin(), name.end(), '/', '_');
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
+    return qx::test::FreshTestFolder("qx_matching_");
 }
 
 // A feature whose average and every block are the one colour.

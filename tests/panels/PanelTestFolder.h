@@ -1,11 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include "support/TestFolder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace qx::test {
 
@@ -13,37 +12,19 @@ namespace qx::test {
 // that ctest runs side by side never share files. Removed afterwards.
 class PanelTestFolder {
 public:
-    PanelTestFolder()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("qx-panels-") + info->test_suite_name() + "-" + info->name() + "-" +
-                           std::to_string(::getpid());
-        for (char& c : name) {
-            if (c == '/') {
-                c = '_';
-            }
-        }
-        path_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~PanelTestFolder() { std::filesystem::remove_all(path_); }
-    PanelTestFolder(const PanelTestFolder&) = delete;
-    PanelTestFolder& operator=(const PanelTestFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return folder_.Path(); }
 
     // A file that exists; the panels only check for it, so its bytes are
     // not a real picture.
     std::filesystem::path MakeFile(const std::string& name) const
     {
-        const auto file = path_ / name;
+        const auto file = Path() / name;
         std::ofstream(file) << "placeholder";
         return file;
     }
 
 private:
-    std::filesystem::path path_;
+    TestFolder folder_{"qx-panels-"};
 };
 
 } // namespace qx::test

@@ -1,11 +1,16 @@
+#include "common/FileIO.h"
 #include "common/QuiltixError.h"
 #include "layout/LayoutTestFolder.h"
-#include "layout/RecordingReporter.h"
 #include "render/Canvas.h"
+#include "render/RenderTestSupport.h"
+#include "support/RecordingReporter.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +35,14 @@ protected:
         session_->CurrentProject.MainimageFilename = folder_.WriteBmp("project/mainimage.bmp", mainImage).string();
     }
 
+    void UseJpeg(const TBitmap32& mainImage)
+    {
+        const std::filesystem::path file = folder_.Path() / "mainimage.jpg";
+        const std::vector<std::uint8_t> bytes = EncodeJpeg(mainImage);
+        WriteFileAtomically(file, std::span<const std::uint8_t>(bytes));
+        session_->CurrentProject.MainimageFilename = file.string();
+    }
+
     // Every pixel of the canvas equals `expected`.
     void ExpectCanvasFilledWith(TColor32 expected) const
     {
@@ -48,6 +61,20 @@ protected:
     test::LayoutTestFolder folder_;
     std::unique_ptr<Session> session_;
     test::RecordingReporter reporter_;
+};
+
+// Watches nothing; tells the step whether the canvas is shown.
+class CanvasWatcher final : public RenderReporter {
+public:
+    explicit CanvasWatcher(bool shows) : shows_(shows) {}
+    void AddLogLine(const std::string&) override {}
+    void SetProgress(int) override {}
+    void ShowJobLabel(const std::string&) override {}
+    void HideJobLabel() override {}
+    bool ShowsCanvas() const override { return shows_; }
+
+private:
+    bool shows_;
 };
 
 // Red grows with the column, so a crop shows which columns it kept.
@@ -98,6 +125,73 @@ TEST_F(CanvasTest, PaintsTheMainImageOrTheBackgroundColour)
     }
     EXPECT_EQ(session_->MainImageBitmap.DrawMode, TDrawMode::Blend);
     EXPECT_EQ(session_->MainImageBitmap.Resampler, TResampler::Linear);
+}
+
+TEST_F(CanvasTest, StretchesTheMainImageOnlyOverACanvasThatIsShown)
+{
+    struct TRow {
+        const char* Name;
+        bool Shown, MainImageAsBackground;
+        TColor32 Expected;
+    };
+    const TRow rows[] = {
+        {"shown main image", true, true, Color32(10, 200, 30)},
+        {"unseen main image leaves the first fill, colour 0", false, true, 0},
+        {"unseen background colour", false, false, Color32(0x40, 0x80, 0xFF)},
+    };
+    Use(test::PlainPicture(40, 30, Color32(10, 200, 30, 0)));
+    project().MosaicWidth = 200;
+    project().MosaicHeight = 150;
+    project().BackgroundColor = 0x00FF8040;
+    project().StretchFilter = static_cast<std::uint8_t>(TResampler::Linear);
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        project().MainImageAsBackground = row.MainImageAsBackground;
+        TBitmap32& image = session_->MainImageBitmap;
+        image.DrawMode = TDrawMode::Opaque;
+        image.Resampler = TResampler::Nearest;
+        CanvasWatcher watcher(row.Shown);
+        PrepareCanvas(*session_, watcher);
+        ExpectCanvasFilledWith(row.Expected);
+        if (!row.MainImageAsBackground)
+            continue;
+        // Later steps draw and measure the main image with these settings.
+        EXPECT_EQ(image.DrawMode, TDrawMode::Blend);
+        EXPECT_EQ(image.Resampler, TResampler::Linear);
+        int transparent = 0;
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x)
+                transparent += AlphaOf(image.Pixel(x, y)) != 255 ? 1 : 0;
+        EXPECT_EQ(transparent, 0);
+    }
+}
+
+// An 800 x 600 JPEG decodes at eighths of its size: 200 x 150 at 2/8,
+// 300 x 225 at 3/8.
+TEST_F(CanvasTest, DecodesAJpegMainImageAtTheSmallestScaleCoveringTheMosaic)
+{
+    struct TRow {
+        const char* Name;
+        int MosaicWidth, MosaicHeight;
+        bool Crop;
+        int Width, Height;
+    };
+    const TRow rows[] = {
+        {"a quarter covers exactly", 200, 150, false, 200, 150},
+        {"one column more needs three eighths", 201, 150, false, 300, 225},
+        {"the crop to a square keeps the mosaic covered", 150, 150, true, 150, 150},
+        {"a mosaic larger than the file takes it whole", 1000, 600, false, 800, 600},
+    };
+    UseJpeg(ColumnCodedPicture(800, 600));
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        project().MosaicWidth = row.MosaicWidth;
+        project().MosaicHeight = row.MosaicHeight;
+        project().CropMainImage = row.Crop;
+        PrepareCanvas(*session_, reporter_);
+        EXPECT_EQ(session_->MainImageBitmap.Width(), row.Width);
+        EXPECT_EQ(session_->MainImageBitmap.Height(), row.Height);
+    }
 }
 
 TEST_F(CanvasTest, CropsAndGreysTheMainImageAsTheProjectAsks)

@@ -2,8 +2,9 @@
 #include "project/ImageListFile.h"
 #include "project/ProjectFiles.h"
 #include "render/RenderJob.h"
-#include "render/RenderReporter.h"
 #include "render/Session.h"
+#include "support/RecordingReporter.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class LogRecorder final : public qx::RenderReporter {
-public:
-    void AddLogLine(const std::string& line) override { lines.push_back(line); }
-    void SetProgress(int) override {}
-    void ShowJobLabel(const std::string&) override {}
-    void HideJobLabel() override {}
-    std::vector<std::string> lines;
-};
+using LogRecorder = qx::test::RecordingReporter;
 
 // Files of a folder with their sizes and modification times, to tell
 // whether a job wrote anything.
@@ -39,9 +33,7 @@ class RenderJobTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root_ = fs::temp_directory_path() /
-                ("qx_renderjob_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root_);
+        root_ = qx::test::FreshTestFolder("qx_renderjob_");
         fs::create_directories(root_ / "project");
         for (int i = 0; i < 10; ++i) {
             qx::TBitmap32 photo(40, 30);
@@ -123,10 +115,10 @@ TEST_F(RenderJobTest, NewProjectLogsEveryStepAndLeavesAFinishedProject)
     expected.push_back("PhotoMosaic Saved to " + output.string());
     expected.push_back("     Pattern cells count: 100");
     expected.push_back("     Pictures count: 10");
-    ASSERT_EQ(Slice(log.lines, 0, expected.size()), expected);
-    ASSERT_EQ(log.lines.size(), expected.size() + 3);
-    EXPECT_EQ(log.lines[expected.size()].rfind("usedpic ", 0), 0u);
-    EXPECT_EQ(Slice(log.lines, expected.size() + 1, 2), (std::vector<std::string>{"Project Rendered", "All Job Done"}));
+    ASSERT_EQ(Slice(log.Lines, 0, expected.size()), expected);
+    ASSERT_EQ(log.Lines.size(), expected.size() + 3);
+    EXPECT_EQ(log.Lines[expected.size()].rfind("usedpic ", 0), 0u);
+    EXPECT_EQ(Slice(log.Lines, expected.size() + 1, 2), (std::vector<std::string>{"Project Rendered", "All Job Done"}));
 
     EXPECT_EQ(session->CurrentProject.ProjectStage, 2);
     for (const char* file : {"project.ini", "project.QX8", "project.LYS", "LibInfo.cls", "LibInfo_R.cls",
@@ -155,7 +147,7 @@ TEST_F(RenderJobTest, FinishedProjectReloadsWithoutWritingAFile)
     std::vector<std::string> expected = {"Processing Project: job-test"};
     expected.insert(expected.end(), kCanvasLines.begin(), kCanvasLines.end());
     expected.insert(expected.end(), {"Project Loaded", "All Job Done"});
-    EXPECT_EQ(log.lines, expected);
+    EXPECT_EQ(log.Lines, expected);
     EXPECT_EQ(Snapshot(root_ / "project"), before);
     EXPECT_EQ(session->MosaicBitmap.Width(), 240);
     EXPECT_EQ(session->PhotoIndex.TileInfoCount(), 10);
@@ -188,8 +180,8 @@ TEST_F(RenderJobTest, AssignedProjectIsDrawnFromItsSavedCellsAndCountsTheirPhoto
     head.insert(head.end(), kCanvasLines.begin(), kCanvasLines.end());
     head.insert(head.end(), {"Initalize image lib.............Start", "Initalize image lib.............Done",
                              "Draw Mosaics"});
-    EXPECT_EQ(Slice(log.lines, 0, head.size()), head);
-    EXPECT_EQ(log.lines.back(), "All Job Done");
+    EXPECT_EQ(Slice(log.Lines, 0, head.size()), head);
+    EXPECT_EQ(log.Lines.back(), "All Job Done");
     EXPECT_TRUE(fs::exists(root_ / "project" / "output.bmp"));
     // The resumed job describes the same cells, so it writes the same plan.
     EXPECT_EQ(plan(), firstPlan);
@@ -207,7 +199,7 @@ TEST_F(RenderJobTest, FailingStepEndsTheJobWithASentenceAndKeepsEarlierFiles)
     EXPECT_EQ(result.Outcome, qx::TRenderOutcome::Failed);
     EXPECT_EQ(result.Message.rfind("Indexing the photos failed: ", 0), 0u) << result.Message;
     EXPECT_NE(result.Message.find("broken.jpg"), std::string::npos);
-    EXPECT_EQ(log.lines.back(), "Initalize image lib.............Start");
+    EXPECT_EQ(log.Lines.back(), "Initalize image lib.............Start");
     EXPECT_TRUE(fs::exists(root_ / "project" / "project.QX8"));
     EXPECT_FALSE(fs::exists(root_ / "project" / "output.bmp"));
 }

@@ -5,6 +5,9 @@
 #include "library/TileFeature.h"
 #include "render/RenderReporter.h"
 #include "render/Session.h"
+#include "support/RecordingReporter.h"
+#include "support/TestFolder.h"
+#include "support/TestPictures.h"
 
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
@@ -14,21 +17,11 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
-// A fresh, empty folder under the temp directory for the running test,
-// unique per test and process, since ctest runs tests side by side.
 inline std::filesystem::path RenderScratchFolder()
 {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("qx_render_") + info->test_suite_name() + "_" + info->name() + "_" +
-                       std::to_string(::getpid());
-    std::replace(name.begin(), name.end(), '/', '_');
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
+    return qx::test::FreshTestFolder("qx_render_");
 }
 
 struct TRgb {
@@ -48,9 +41,7 @@ inline qx::TTileFeature FlatFeature(TRgb c)
 
 inline qx::TBitmap32 FlatBitmap(int width, int height, TRgb c)
 {
-    qx::TBitmap32 b(width, height);
-    b.Clear(c.Pixel());
-    return b;
+    return qx::test::PlainPicture(width, height, c.Pixel());
 }
 
 // A session drawing a mosaic with one-to-one, unfiltered defaults: crop on,
@@ -142,22 +133,4 @@ inline qx::TMosaicCell& CellAt(qx::Session& session, int layer, int index)
     return session.CurrentProject.Layers.at(static_cast<std::size_t>(layer - 1)).Cells.at(static_cast<std::size_t>(index));
 }
 
-// Keeps the log and what the reporter was told to show.
-class RecordingReporter final : public qx::RenderReporter {
-public:
-    void AddLogLine(const std::string& line) override { Lines.push_back(line); }
-    void SetProgress(int percent) override { Progress.push_back(percent); }
-    void ShowJobLabel(const std::string&) override {}
-    void HideJobLabel() override {}
-    void MosaicChanged() override
-    {
-        ++Changes;
-        if (OnMosaicChanged)
-            OnMosaicChanged();
-    }
-
-    std::vector<std::string> Lines;
-    std::vector<int> Progress;
-    int Changes = 0;
-    std::function<void()> OnMosaicChanged;
-};
+using qx::test::RecordingReporter;
