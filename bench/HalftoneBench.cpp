@@ -28,12 +28,15 @@ void BM_HalftoneTo64(benchmark::State& state)
 }
 BENCHMARK(BM_HalftoneTo64)->Args({640, 480})->Args({3000, 2000})->Unit(benchmark::kMillisecond);
 
-void BM_ComputeTileFeature1Mpx(benchmark::State& state)
+// A library photo (1 MP), a cell tile and a wide tile: the sizes features
+// are computed at while indexing, laying out and drawing.
+void BM_ComputeTileFeature(benchmark::State& state)
 {
-    const qx::TBitmap32 source = NoisePicture(1024, 1024);
+    const qx::TBitmap32 source = NoisePicture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state)
         benchmark::DoNotOptimize(qx::ComputeTileFeature(source));
+    state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ComputeTileFeature1Mpx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComputeTileFeature)->Args({1024, 1024})->Args({48, 36})->Args({180, 90})->Unit(benchmark::kMicrosecond);
 
 } // namespace

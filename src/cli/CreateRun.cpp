@@ -49,7 +49,7 @@ std::filesystem::path CreateProjectFromOptions(Session& session, const TCreateOp
 {
     TProjectCreation request;
     request.LocalTime = LocalTimeNow();
-    const TMainImageChoice mainImage = LoadMainImage(options.MainImage, options.MonoMain, session.MainImageBitmap);
+    const TMainImageChoice mainImage = LoadMainImage(options.MainImage, options.MonoMain);
     request.Libraries = CheckedLibraries(session.PhotoLibs, options.Libraries, options.Mode);
     request.OwnPhotos = OwnPhotos(options.PhotoList, options.Photos, options.Recursive);
     // The project's paths are stored and reloaded from any folder, so they

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/TBitmap32.h"
+#include "imaging/TImageSize.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -24,6 +25,11 @@ struct TBmpResolution {
 // QuiltixError naming `file` and the fault.
 TBitmap32 DecodeBmp(std::span<const std::uint8_t> bytes, const std::filesystem::path& file);
 TBitmap32 LoadBmpFile(const std::filesystem::path& file);
+
+// The picture size after the same header checks as DecodeBmp (so a file
+// whose pixel data the headers place beyond its end is refused); faults
+// inside RLE data go unnoticed.
+TImageSize ReadBmpSize(std::span<const std::uint8_t> bytes, const std::filesystem::path& file);
 
 // Writes uncompressed bottom-up bitmaps with 54-byte headers, replacing the
 // file atomically; rows are streamed, so huge pages need no second copy.

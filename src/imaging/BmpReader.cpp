@@ -23,4 +23,10 @@ TBitmap32 LoadBmpFile(const std::filesystem::path& file)
     return DecodeBmp(ReadWholeFile(file), file);
 }
 
+TImageSize ReadBmpSize(std::span<const std::uint8_t> bytes, const std::filesystem::path& file)
+{
+    const TBmpHeader header = ParseBmpHeader(bytes, file);
+    return {header.Width, header.Height};
+}
+
 } // namespace qx

@@ -35,6 +35,12 @@ struct CoverageTable {
     {
         const std::int64_t s = sourceLength;
         const std::int64_t d = destLength;
+        First.reserve(static_cast<std::size_t>(d));
+        Count.reserve(static_cast<std::size_t>(d));
+        Offset.reserve(static_cast<std::size_t>(d));
+        // Each destination pixel after the first shares at most one source
+        // pixel with its left neighbour.
+        Weights.reserve(static_cast<std::size_t>(s + d));
         for (std::int64_t i = 0; i < d; ++i) {
             const std::int64_t lo = i * s;
             const std::int64_t hi = lo + s;
@@ -70,14 +76,61 @@ void SumRow(const std::uint8_t* row, const CoverageTable& cx, std::vector<std::u
     }
 }
 
-template <int DestBytes>
-void WriteRow(const std::vector<std::uint64_t>& acc, std::uint64_t total, std::uint8_t* row)
-{
-    const std::size_t columns = acc.size() / 3;
-    for (std::size_t x = 0; x < columns; ++x, row += DestBytes)
-        for (int c = 0; c < 3; ++c)
-            row[c] = static_cast<std::uint8_t>((acc[3 * x + c] + total / 2) / total);
-}
+// Rounded means (acc + total / 2) / total of the destination channels, each
+// at most 255. A division per channel dominates small resamplings, so for
+// totals up to 2^23, where every numerator n stays below 2^31, the quotient
+// is taken as (n * m) >> k with k = 31 + ceil(log2 total) and m = ceil(2^k /
+// total): m * total exceeds 2^k by less than 2^(k - 31), which keeps the
+// quotient exact for every n below 2^31, and m stays below 2^32, so the
+// product fits in 64 bits. Larger totals divide.
+class RoundedMean {
+public:
+    explicit RoundedMean(std::uint64_t total)
+        : total_(total), half_(total / 2), multiplies_(total <= kMultiplyLimit)
+    {
+        if (multiplies_) {
+            shift_ = 31 + static_cast<int>(std::bit_width(total - 1));
+            multiplier_ = ((std::uint64_t{1} << shift_) + total - 1) / total;
+        }
+    }
+
+    // Writes the means of acc (three channels per pixel) into a row of
+    // DestBytes-byte pixels.
+    template <int DestBytes>
+    void WriteRow(const std::vector<std::uint64_t>& acc, std::uint8_t* row) const
+    {
+        if (multiplies_)
+            Store<DestBytes>(acc, row, [this](std::uint64_t a) {
+                const auto n = static_cast<std::uint32_t>(a + half_);
+                return static_cast<std::uint8_t>((std::uint64_t{n} * multiplier_) >> shift_);
+            });
+        else
+            Store<DestBytes>(acc, row,
+                             [this](std::uint64_t a) { return static_cast<std::uint8_t>((a + half_) / total_); });
+    }
+
+private:
+    static constexpr std::uint64_t kMultiplyLimit = std::uint64_t{1} << 23;
+
+    template <int DestBytes, typename Rule>
+    static void Store(const std::vector<std::uint64_t>& acc, std::uint8_t* row, Rule rule)
+    {
+        if constexpr (DestBytes == 3) {
+            // Packed rows hold the channels in the order of the sums.
+            for (std::size_t i = 0; i < acc.size(); ++i)
+                row[i] = rule(acc[i]);
+        } else {
+            for (std::size_t i = 0; i < acc.size(); ++i)
+                row[i / 3 * DestBytes + i % 3] = rule(acc[i]);
+        }
+    }
+
+    std::uint64_t total_;
+    std::uint64_t half_;
+    bool multiplies_;
+    int shift_ = 0;
+    std::uint64_t multiplier_ = 0;
+};
 
 // Separable: each destination row gathers the horizontal sums of the source
 // rows it covers. Consecutive destination rows share at most the boundary
@@ -90,7 +143,7 @@ void Resample(Plane<const std::uint8_t> source, Plane<std::uint8_t> dest)
         return;
     const CoverageTable cx(source.Width, dest.Width);
     const CoverageTable cy(source.Height, dest.Height);
-    const std::uint64_t total = static_cast<std::uint64_t>(source.Width) * source.Height;
+    const RoundedMean mean(static_cast<std::uint64_t>(source.Width) * static_cast<std::uint64_t>(source.Height));
     std::vector<std::uint32_t> sums(3 * static_cast<std::size_t>(dest.Width));
     std::vector<std::uint64_t> acc(sums.size());
     int summedRow = -1;
@@ -106,7 +159,7 @@ void Resample(Plane<const std::uint8_t> source, Plane<std::uint8_t> dest)
             for (std::size_t i = 0; i < sums.size(); ++i)
                 acc[i] += static_cast<std::uint64_t>(w[k]) * sums[i];
         }
-        WriteRow<DestBytes>(acc, total, dest.Data + static_cast<std::size_t>(y) * dest.RowBytes);
+        mean.WriteRow<DestBytes>(acc, dest.Data + static_cast<std::size_t>(y) * dest.RowBytes);
     }
 }
 

@@ -3,8 +3,10 @@
 #include "imaging/TBitmap24.h"
 #include "imaging/TBitmap32.h"
 #include "imaging/TBlockColor.h"
+#include "imaging/TImageSize.h"
 
 #include <filesystem>
+#include <optional>
 
 // Stateless bitmap operations shared by every subsystem. Bitmaps belong to
 // the caller; where a source and a destination may be the same bitmap, the
@@ -38,6 +40,11 @@ void LoadImageFile(TBitmap32& bitmap, const std::filesystem::path& file);
 // The same, but a JPEG is decoded at the smallest scale that is still at
 // least minWidth x minHeight; a BMP is read at full size.
 void LoadImageFileScaled(TBitmap32& bitmap, const std::filesystem::path& file, int minWidth, int minHeight);
+
+// The size of a JPEG or BMP file's picture, read from its headers without
+// decoding the pixels; nullopt for a file of another type. A header the
+// decoder would refuse throws the decoder's QuiltixError.
+std::optional<TImageSize> ReadImageFileSize(const std::filesystem::path& file);
 
 // The destination takes width x height and receives the whole source.
 // May run in place. StretchBitmap32 keeps the destination's alpha when its

@@ -1,5 +1,6 @@
 #include "imaging/ImageFunctions.h"
 
+#include "common/FileIO.h"
 #include "imaging/BmpCodec.h"
 #include "imaging/JpegCodec.h"
 
@@ -57,6 +58,19 @@ void LoadImageFileScaled(TBitmap32& bitmap, const fs::path& file, int minWidth, 
     case TImageType::Other:
         break;
     }
+}
+
+std::optional<TImageSize> ReadImageFileSize(const fs::path& file)
+{
+    switch (DetectImageType(file)) {
+    case TImageType::Jpeg:
+        return ReadJpegSize(ReadWholeFile(file), file);
+    case TImageType::Bmp:
+        return ReadBmpSize(ReadWholeFile(file), file);
+    case TImageType::Other:
+        break;
+    }
+    return std::nullopt;
 }
 
 } // namespace qx

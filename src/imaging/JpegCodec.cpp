@@ -176,4 +176,10 @@ TBitmap32 LoadJpegFileScaled(const fs::path& file, int minWidth, int minHeight)
     return DecodeJpegScaled(ReadWholeFile(file), file, minWidth, minHeight);
 }
 
+TImageSize ReadJpegSize(std::span<const std::uint8_t> bytes, const fs::path& file)
+{
+    const TJpegInfo info = ReadInfo(bytes, file);
+    return {info.Width, info.Height};
+}
+
 } // namespace qx

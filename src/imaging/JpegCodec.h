@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/TBitmap32.h"
+#include "imaging/TImageSize.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -22,5 +23,9 @@ TBitmap32 LoadJpegFile(const std::filesystem::path& file);
 TBitmap32 DecodeJpegScaled(std::span<const std::uint8_t> bytes, const std::filesystem::path& file,
                            int minWidth, int minHeight);
 TBitmap32 LoadJpegFileScaled(const std::filesystem::path& file, int minWidth, int minHeight);
+
+// The picture size from the header alone, with the decoder's checks and
+// errors for the header; faults in the pixel data go unnoticed.
+TImageSize ReadJpegSize(std::span<const std::uint8_t> bytes, const std::filesystem::path& file);
 
 } // namespace qx

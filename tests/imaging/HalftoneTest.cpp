@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <ostream>
 #include <random>
 #include <vector>
@@ -157,4 +158,66 @@ TEST(Halftone, EmptySourceLeavesTheDestinationAsItWas)
     dest.Clear(Color32(1, 2, 3));
     HalftoneResample(TBitmap32(0, 5), dest);
     EXPECT_EQ(dest.Pixel(2, 1), Color32(1, 2, 3));
+}
+
+namespace {
+
+// The exact rounded area mean of destination pixel (dx, dy), summed over the
+// whole source without separating the axes. In units where a source pixel
+// is destLength long and a destination pixel sourceLength long, the weight of
+// a source pixel is its integer overlap with the destination pixel.
+std::vector<std::uint8_t> ExactAreaMean(const TBitmap32& source, int destWidth, int destHeight, int dx, int dy)
+{
+    const auto overlap = [](std::int64_t sourceLength, std::int64_t destLength, std::int64_t d, std::int64_t s) {
+        return std::max<std::int64_t>(0, std::min((d + 1) * sourceLength, (s + 1) * destLength) -
+                                             std::max(d * sourceLength, s * destLength));
+    };
+    const std::int64_t sw = source.Width();
+    const std::int64_t sh = source.Height();
+    std::vector<std::uint64_t> sum(3, 0);
+    for (std::int64_t y = dy * sh / destHeight; y <= ((dy + 1) * sh - 1) / destHeight; ++y) {
+        const std::int64_t wy = overlap(sh, destHeight, dy, y);
+        for (std::int64_t x = dx * sw / destWidth; x <= ((dx + 1) * sw - 1) / destWidth; ++x) {
+            const std::int64_t w = wy * overlap(sw, destWidth, dx, x);
+            for (int c = 0; c < 3; ++c)
+                sum[static_cast<std::size_t>(c)] += static_cast<std::uint64_t>(w) *
+                                                     Channel(source.Pixel(static_cast<int>(x), static_cast<int>(y)), c);
+        }
+    }
+    const auto total = static_cast<std::uint64_t>(sw * sh);
+    std::vector<std::uint8_t> mean;
+    for (const std::uint64_t s : sum)
+        mean.push_back(static_cast<std::uint8_t>((s + total / 2) / total));
+    return mean;
+}
+
+} // namespace
+
+TEST(Halftone, EveryByteIsTheExactRoundedMeanOnBothSidesOfTheMultiplyLimit)
+{
+    // Source areas below, at and above 2^23 pixels, where the means stop
+    // being taken by multiplication; flat white gives the largest sums.
+    const ResizeCase cases[] = {{48, 36, 64, 64}, {180, 90, 64, 64}, {1, 1, 64, 64},  {7, 1000, 64, 64},
+                                {4096, 2048, 64, 64}, {4097, 2048, 64, 64}, {2896, 2897, 61, 67}, {300, 200, 64, 48}};
+    for (const ResizeCase& p : cases)
+        for (const bool white : {false, true}) {
+            SCOPED_TRACE(::testing::PrintToString(p) + (white ? " white" : " random"));
+            TBitmap32 source = RandomPicture(p.SourceWidth, p.SourceHeight, 5);
+            if (white)
+                source.Clear(Color32(255, 255, 255));
+            TBitmap24 dest24(p.DestWidth, p.DestHeight);
+            TBitmap32 dest32(p.DestWidth, p.DestHeight);
+            HalftoneResample(source, dest24);
+            HalftoneResample(source, dest32);
+            for (int y = 0; y < p.DestHeight; ++y)
+                for (int x = 0; x < p.DestWidth; ++x) {
+                    const std::vector<std::uint8_t> mean = ExactAreaMean(source, p.DestWidth, p.DestHeight, x, y);
+                    for (int c = 0; c < 3; ++c) {
+                        ASSERT_EQ(Channel(dest24.Pixel(x, y), c), mean[static_cast<std::size_t>(c)])
+                            << x << "," << y << " channel " << c;
+                        ASSERT_EQ(Channel(dest32.Pixel(x, y), c), mean[static_cast<std::size_t>(c)])
+                            << x << "," << y << " channel " << c;
+                    }
+                }
+        }
 }

@@ -8,6 +8,7 @@
 #include <turbojpeg.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -153,5 +154,52 @@ TEST(ImageFunctionsFiles, DecoderErrorInAFileOfTheRightSignatureIsRaised)
         TBitmap32 bitmap;
         EXPECT_THROW(LoadImageFile(bitmap, dir / name), QuiltixError) << name;
         EXPECT_THROW(LoadImageFileScaled(bitmap, dir / name, 64, 64), QuiltixError) << name;
+    }
+}
+
+TEST(ImageFunctionsFiles, HeaderSizeReadMatchesTheDecodedPicture)
+{
+    const fs::path dir = FreshFolder();
+    const std::pair<int, int> sizes[] = {{320, 240}, {1, 1}, {17, 203}, {1001, 9}};
+    for (const auto& [w, h] : sizes) {
+        const std::string name = std::to_string(w) + "x" + std::to_string(h);
+        WriteBytes(dir / (name + ".jpg"), FlatJpeg(w, h, 10, 20, 30));
+        TBitmap32 picture(w, h);
+        SaveBmp24(dir / (name + ".bmp"), picture);
+        for (const fs::path& file : {dir / (name + ".jpg"), dir / (name + ".bmp")}) {
+            TBitmap32 decoded;
+            LoadImageFile(decoded, file);
+            const std::optional<TImageSize> size = ReadImageFileSize(file);
+            ASSERT_TRUE(size.has_value()) << file;
+            EXPECT_EQ(*size, (TImageSize{decoded.Width(), decoded.Height()})) << file;
+            EXPECT_EQ(*size, (TImageSize{w, h})) << file;
+        }
+    }
+    WriteBytes(dir / "text.jpg", {'h', 'e', 'l', 'l', 'o'});
+    EXPECT_EQ(ReadImageFileSize(dir / "text.jpg"), std::nullopt);
+    EXPECT_EQ(ReadImageFileSize(dir / "missing.bmp"), std::nullopt);
+}
+
+TEST(ImageFunctionsFiles, HeaderSizeReadRefusesABadHeaderWithTheDecodersSentence)
+{
+    const fs::path bad = fs::path(QX_FIXTURES_DIR) / "bad";
+    for (const char* name : {"jpeg_huge_dimensions.jpg", "jpeg_too_many_megapixels.jpg", "jpeg_not_a_jpeg_body.jpg",
+                             "bmp_huge_dimensions.bmp", "bmp_truncated_pixels.bmp", "bmp_palette_outside_file.bmp",
+                             "bmp_offset_beyond_end.bmp", "bmp_too_short.bmp"}) {
+        SCOPED_TRACE(name);
+        std::string decoderSentence;
+        try {
+            TBitmap32 bitmap;
+            LoadImageFile(bitmap, bad / name);
+        } catch (const QuiltixError& e) {
+            decoderSentence = e.what();
+        }
+        ASSERT_FALSE(decoderSentence.empty());
+        try {
+            ReadImageFileSize(bad / name);
+            ADD_FAILURE() << "accepted";
+        } catch (const QuiltixError& e) {
+            EXPECT_EQ(std::string(e.what()), decoderSentence);
+        }
     }
 }

@@ -1,5 +1,6 @@
 #include "library/TileFeature.h"
 
+#include "imaging/Halftone.h"
 #include "imaging/ImageFunctions.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,31 @@ TEST(TileFeature, BlockWordsFollowTheGridRowByRow)
     // red (120 + 150) / 2, green (60 + 90) / 2, both truncated.
     EXPECT_EQ(f.Words[6 + 4 * 1 + 2], BlockColorOf(135, 75, 200));
     EXPECT_EQ(f.Words[2 + 2 * 1 + 0], BlockColorOf(45, 165, 200));
+}
+
+TEST(TileFeature, EveryWordIsTheTruncatedMeanOfItsOwnBlockPixels)
+{
+    // Each block averaged straight from the 64 x 64 reduction, whatever the
+    // source size: reductions, enlargements and mixed axes.
+    const std::pair<int, int> sizes[] = {{64, 64}, {1024, 768}, {48, 36}, {180, 90}, {1, 1}, {3, 500}, {97, 61}, {65, 63}};
+    std::mt19937 random(9);
+    for (const auto& [w, h] : sizes) {
+        TBitmap32 picture(w, h);
+        for (int i = 0; i < w * h; ++i)
+            picture.Bits()[i] = random();
+        TBitmap24 reduced(64, 64);
+        HalftoneResample(picture, reduced);
+        const TTileFeature f = ComputeTileFeature(picture);
+        for (const TFeatureGrid& grid : kFeatureGrids)
+            for (int r = 0; r < grid.Blocks; ++r)
+                for (int c = 0; c < grid.Blocks; ++c) {
+                    const int s = grid.BlockSize;
+                    ASSERT_EQ(f.Words[static_cast<std::size_t>(grid.FirstWord + r * grid.Blocks + c)],
+                              AverageBlockColor(reduced, TRect{c * s, r * s, (c + 1) * s, (r + 1) * s}))
+                        << w << "x" << h << " block size " << s << " at " << r << "," << c;
+                }
+        EXPECT_EQ(f.Words[0], static_cast<std::uint32_t>(ColorToCubeIndex(f.Words[1]))) << w << "x" << h;
+    }
 }
 
 TEST(TileFeature, EmptyPictureGivesAllZero)
