@@ -24,10 +24,12 @@ struct PhotoFeatures {
 PhotoFeatures MeasurePhoto(const std::string& file, bool withRotations, std::uint32_t borderColor)
 {
     PhotoFeatures result;
-    if (DetectImageType(file) == TImageType::Other)
-        return result;
+    // The loader leaves the bitmap empty for a file of no known type; a
+    // decoded picture always has pixels, so that is the only test needed.
     TBitmap32 photo;
     LoadImageFileScaled(photo, file, kFeatureDecodeSize, kFeatureDecodeSize);
+    if (photo.Empty())
+        return result;
     result.Readable = true;
     result.Plain = ComputeTileFeature(photo);
     if (withRotations) {
